@@ -35,6 +35,7 @@ elseif(MSVC)
 endif()
 
 if(CLEANER_TESTS)
+  enable_testing()
   add_executable(readkey_test tests/win32/readkey_test.cpp platform/win32/console.cpp)
   target_link_libraries(readkey_test PRIVATE cleaner_core)
   if(MINGW)
