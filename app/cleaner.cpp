@@ -71,8 +71,7 @@ int RunCleaner() noexcept {
       WriteText(kDeclined);
       WaitForAnyKey();
       return 0;
-    case Answer::Consent:
-      break;
+    case Answer::Consent: break;
   }
   WriteText(kDeleting);
   const std::int32_t deleted = RunRemoval();

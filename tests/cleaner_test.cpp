@@ -1,10 +1,11 @@
+#include "app/cleaner.h"
+
 #include <gtest/gtest.h>
 
 #include <cctype>
 #include <string>
 #include <vector>
 
-#include "app/cleaner.h"
 #include "fake_platform.h"
 #include "removal/removal.h"
 
@@ -48,7 +49,8 @@ class CleanerTest : public testing::Test {
 TEST_F(CleanerTest, BannerHasItsFixedTextsAndShapes) {
   EXPECT_STREQ("\n\n", kBanner[0]);
   EXPECT_STREQ("Orvane Merrow Linkora Registry Cleaner, v.1.0.1 09Dec2003\n", kBanner[1]);
-  EXPECT_STREQ("This program will delete all Orvane Merrow Linkora registry entries.\n", kBanner[5]);
+  EXPECT_STREQ("This program will delete all Orvane Merrow Linkora registry entries.\n",
+               kBanner[5]);
   EXPECT_STREQ("Orvane Connection Manager registry entries will not be deleted.\n\n", kBanner[6]);
   EXPECT_STREQ("Delete all Orvane Merrow Linkora registry entries (y = YES, n = NO)?", kBanner[7]);
 
@@ -64,9 +66,9 @@ TEST_F(CleanerTest, BannerHasItsFixedTextsAndShapes) {
   EXPECT_EQ(disclaimer.size() - 2, disclaimer.find('\n'));  // one paragraph, no break inside
   EXPECT_EQ("\n\n", disclaimer.substr(disclaimer.size() - 2));
   for (char c : disclaimer) EXPECT_FALSE(std::islower(static_cast<unsigned char>(c))) << disclaimer;
-  for (const char* phrase : {"LOSS OF DATA OR INCOME", "CONSEQUENTIAL", "\"AS IS\"",
-                             "MERCHANTABILITY", "FITNESS FOR A PARTICULAR PURPOSE",
-                             "WITHOUT PRIOR NOTICE"})
+  for (const char* phrase :
+       {"LOSS OF DATA OR INCOME", "CONSEQUENTIAL", "\"AS IS\"", "MERCHANTABILITY",
+        "FITNESS FOR A PARTICULAR PURPOSE", "WITHOUT PRIOR NOTICE"})
     EXPECT_NE(std::string::npos, disclaimer.find(phrase)) << phrase;
 }
 
@@ -178,7 +180,9 @@ const NonAnswer kNonAnswers[] = {
     {"Escape", {0x1B}},
     {"Space", {' '}},
     {"CtrlC", {0x03}},
-    {"YDiaeresis", {0xFF}},  // the character 0xFF is a key like any other, not a failure
+    {"YDiaeresis", {0xFF}},  // the character 0xFF is a
+                             // key like any other, not
+                             // a failure
     {"F1", {0x00, 59}},
     {"GrayUp", {0xE0, 72}},
     {"F11", {0xE0, 133}},

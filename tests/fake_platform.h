@@ -22,7 +22,7 @@ void ResetConsole();
 void QueueKeys(std::initializer_list<int> codes);
 void QueueKeysAfterDiscard(std::initializer_list<int> codes);
 std::size_t KeysLeft();
-std::string Output();          // everything written, flushed or not
+std::string Output();            // everything written, flushed or not
 int ReadsWithUnflushedOutput();  // reads that began while text was still buffered
 
 // Registry. Paths compare without regard to case, as the real registry does.

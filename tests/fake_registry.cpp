@@ -18,14 +18,10 @@ constexpr long kNotFound = 2;      // ERROR_FILE_NOT_FOUND
 constexpr long kAccessDenied = 5;  // ERROR_ACCESS_DENIED
 constexpr long kBadHandle = 6;     // ERROR_INVALID_HANDLE
 
-struct OpenKeyInfo {
-  std::string key;  // the canonical name of the key it was opened on
-};
-
-std::set<std::string> keys;                         // canonical names
+std::set<std::string> keys;                           // canonical names
 std::map<std::string, std::set<std::string>> values;  // canonical key -> lower-case names
 std::map<std::string, Fault> faults;
-std::map<std::uintptr_t, OpenKeyInfo> handles;
+std::map<std::uintptr_t, std::string> handles;  // handle -> the key it opened
 std::uintptr_t next_handle = 1;
 int most_open = 0;
 
@@ -117,7 +113,7 @@ long OpenKey(RegistryRoot root, const char* path, KeyHandle* key) noexcept {
   fake::AppendLog("open " + fake::Shown(root, path) + " = " + std::to_string(status));
   if (status != 0) return status;
   const std::uintptr_t handle = fake::next_handle++;
-  fake::handles[handle] = fake::OpenKeyInfo{name};
+  fake::handles[handle] = name;
   fake::most_open = std::max(fake::most_open, fake::OpenHandles());
   *key = reinterpret_cast<KeyHandle>(handle);
   if (fake::FaultOf(name) == fake::Fault::VanishesAfterOpen) fake::EraseTree(name);
@@ -143,7 +139,7 @@ long DeleteValue(KeyHandle key, const char* name) noexcept {
   if (handle == fake::handles.end()) {
     status = fake::kBadHandle;
   } else {
-    const std::string& owner = handle->second.key;
+    const std::string& owner = handle->second;
     auto found = fake::values.find(owner);
     if (fake::keys.count(owner) == 0 || found == fake::values.end() ||
         found->second.count(fake::Lower(name)) == 0)

@@ -1,9 +1,9 @@
+#include "platform/key_event.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-#include "platform/key_event.h"
 
 namespace {
 

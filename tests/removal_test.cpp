@@ -1,3 +1,5 @@
+#include "removal/removal.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -5,7 +7,6 @@
 
 #include "fake_platform.h"
 #include "platform/console.h"
-#include "removal/removal.h"
 
 namespace {
 
@@ -192,8 +193,7 @@ const RowCase kRowCases[] = {
 
 void PrintTo(const RowCase& row_case, std::ostream* out) { *out << row_case.name; }
 
-class RunRemovalRow
-    : public testing::TestWithParam<std::tuple<std::size_t, RowCase>> {
+class RunRemovalRow : public testing::TestWithParam<std::tuple<std::size_t, RowCase>> {
  protected:
   void SetUp() override { fake::Reset(); }
 };
@@ -211,7 +211,8 @@ TEST_P(RunRemovalRow, ReportsAndCountsOnlyWhatHappened) {
 
   const bool tree = target.kind == TargetKind::KeyTree;
   EXPECT_EQ(tree ? row_case.key_tree_output : row_case.value_output, fake::Output());
-  const bool should_be_gone = row_case.count == 1 || row_case.fault == fake::Fault::VanishesAfterOpen;
+  const bool should_be_gone =
+      row_case.count == 1 || row_case.fault == fake::Fault::VanishesAfterOpen;
   if (row_case.seeded) {
     EXPECT_EQ(should_be_gone, RowIsGone(target));
   }
@@ -219,11 +220,12 @@ TEST_P(RunRemovalRow, ReportsAndCountsOnlyWhatHappened) {
   EXPECT_TRUE(HandlesBalanced());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryRow, RunRemovalRow,
-    testing::Combine(testing::Range<std::size_t>(0, kRemovalPlanSize), testing::ValuesIn(kRowCases)),
-    [](const testing::TestParamInfo<RunRemovalRow::ParamType>& info) {
-      return "Row" + std::to_string(std::get<0>(info.param) + 1) + std::get<1>(info.param).name;
-    });
+INSTANTIATE_TEST_SUITE_P(EveryRow, RunRemovalRow,
+                         testing::Combine(testing::Range<std::size_t>(0, kRemovalPlanSize),
+                                          testing::ValuesIn(kRowCases)),
+                         [](const testing::TestParamInfo<RunRemovalRow::ParamType>& info) {
+                           return "Row" + std::to_string(std::get<0>(info.param) + 1) +
+                                  std::get<1>(info.param).name;
+                         });
 
 }  // namespace

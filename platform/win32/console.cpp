@@ -1,11 +1,12 @@
 // Console text out through the C runtime's standard output, and key presses
 // read as raw input records from "CONIN$", so that redirecting standard input
 // can neither answer the prompt nor end a wait.
+#include "platform/console.h"
+
 #include <windows.h>
 
 #include <cstdio>
 
-#include "platform/console.h"
 #include "platform/key_event.h"
 
 namespace {
@@ -17,9 +18,9 @@ HANDLE ConsoleInput() noexcept {
   if (console_input == INVALID_HANDLE_VALUE) {
     // Read and write access: setting the input mode needs both. The handle
     // stays open until the process ends.
-    console_input = CreateFileA("CONIN$", GENERIC_READ | GENERIC_WRITE,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                                nullptr);
+    console_input =
+        CreateFileA("CONIN$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
   }
   return console_input;
 }

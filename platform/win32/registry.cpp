@@ -1,8 +1,8 @@
 // The four registry calls, over the Win32 registry and shell functions.
-#include <windows.h>
-#include <shlwapi.h>
-
 #include "platform/registry.h"
+
+#include <shlwapi.h>
+#include <windows.h>
 
 namespace {
 

@@ -11,24 +11,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 [ $# -eq 4 ] || fail "usage: $0 EXE BASE_PREFIX WORK_DIR SCENARIO"
 exe=$1
-base=$2
 scenario=$4
-work=$3/$scenario
-prefix=$work/prefix
-out=$work/stdout.txt
-status_file=$work/exit-status
-
-cleanup() {
-  terminal_stop
-  WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1
-  rm -rf "$prefix"
-}
-trap cleanup EXIT
-
-rm -rf "$work"
-mkdir -p "$work"
-new_prefix "$base" "$prefix"
-export WINEPREFIX=$prefix
+begin_test "$2" "$3/$scenario"
 start_wineserver
 
 PROMPT="(y = YES, n = NO)?"

@@ -7,22 +7,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 [ $# -eq 3 ] || fail "usage: $0 EXE BASE_PREFIX WORK_DIR"
 exe=$1
-work=$3/readkey
-prefix=$work/prefix
-out=$work/stdout.txt
-status_file=$work/exit-status
-
-cleanup() {
-  terminal_stop
-  WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1
-  rm -rf "$prefix"
-}
-trap cleanup EXIT
-
-rm -rf "$work"
-mkdir -p "$work"
-new_prefix "$2" "$prefix"
-export WINEPREFIX=$prefix
+begin_test "$2" "$3/readkey"
 terminal_start "cd '$work' && wine '$exe' > '$out'; echo \$? > '$status_file'; sleep 600"
 wait_until 60 test -f "$status_file" || fail "readkey_test did not finish within 60 s: $(cat "$out" 2>/dev/null)"
 cat "$out"

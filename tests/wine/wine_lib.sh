@@ -37,6 +37,27 @@ new_prefix() {
   done
 }
 
+# begin_test BASE WORK: a fresh folder WORK with the test's own copy of the
+# prefix BASE in it. Sets work, prefix, out and status_file, and stops
+# whatever the test started when the script ends.
+begin_test() {
+  work=$2
+  prefix=$work/prefix
+  out=$work/stdout.txt
+  status_file=$work/exit-status
+  trap end_test EXIT
+  rm -rf "$work"
+  mkdir -p "$work"
+  new_prefix "$1" "$prefix"
+  export WINEPREFIX=$prefix
+}
+
+end_test() {
+  terminal_stop
+  WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1
+  rm -rf "$prefix"
+}
+
 # In the test's own prefix (WINEPREFIX set by the caller).
 start_wineserver() { wineserver -p 60 || fail "wineserver did not start"; }
 
