@@ -65,7 +65,6 @@ int RunCleaner() noexcept {
   switch (AwaitConfirmation()) {
     case Answer::NoKeyboard:
       WriteText(kNoKeyboard);
-      FlushOutput();
       return 1;
     case Answer::Refusal:
       WriteText(kDeclined);
