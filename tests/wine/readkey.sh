@@ -8,6 +8,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 [ $# -eq 3 ] || fail "usage: $0 EXE BASE_PREFIX WORK_DIR"
 exe=$1
 begin_test "$2" "$3/readkey"
+start_wineserver
 terminal_start "cd '$work' && wine '$exe' > '$out'; echo \$? > '$status_file'; sleep 600"
 wait_until 60 test -f "$status_file" || fail "readkey_test did not finish within 60 s: $(cat "$out" 2>/dev/null)"
 cat "$out"
