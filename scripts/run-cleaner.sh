@@ -11,16 +11,15 @@ cmake --preset windows-x86 -DCLEANER_TESTS=OFF >/dev/null
 cmake --build --preset windows-x86 --target LinkoraCleaner >/dev/null
 exe=$PWD/build/windows-x86/LinkoraCleaner.exe
 
-export WINEDEBUG=-all
+. tests/wine/wine_lib.sh
 if [ -z "${WINEPREFIX:-}" ]; then
   export WINEPREFIX=$PWD/build/sandbox-prefix
-  export WINEDLLOVERRIDES="mscoree,mshtml="
-  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  if [ ! -f "$WINEPREFIX/.ready" ]; then
     echo "Making a sandbox Wine prefix in $WINEPREFIX (once, about 20 seconds)..."
-    wineboot -i >/dev/null 2>&1
+    make_base_prefix "$WINEPREFIX"
   fi
   # The suite was 32-bit, so its machine-wide entries sit in the 32-bit view.
-  wine reg import "$(winepath -w tests/wine/fixtures/leftovers.reg)" /reg:32 >/dev/null 2>&1
+  reg_import tests/wine/fixtures/leftovers.reg 32
   echo "Sandbox prefix $WINEPREFIX, seeded with the suite's leftovers."
 fi
 

@@ -11,8 +11,10 @@ trap 'rm -rf "$scratch"' EXIT
 copy_sources() {  # the files git knows of, or everything but build output
   mkdir -p "$2"
   if git -C "$1" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+    # A tracked file deleted in the work tree is left out, as the build would.
     (cd "$1" && git ls-files -z --cached --others --exclude-standard |
-      xargs -0 -I{} find {} -maxdepth 0 -type f -print0 | tar --null -T - -cf -) | tar -xf - -C "$2"
+      while IFS= read -r -d '' file; do [ -f "$file" ] && printf '%s\0' "$file"; done |
+      tar --null -T - -cf -) | tar -xf - -C "$2"
   else
     (cd "$1" && tar --exclude=./build -cf - .) | tar -xf - -C "$2"
   fi
