@@ -25,7 +25,8 @@ check() {  # check NAME COMMAND...
 }
 
 [ -f "$exe" ] || { echo "FAIL no file $exe"; echo "0 passed, 1 failed"; exit 1; }
-headers=$($objdump -p "$exe")
+# objdump prints the time stamp in local time.
+headers=$(TZ=UTC $objdump -p "$exe")
 resources=$($windres -i "$exe" -O rc 2>/dev/null)
 header() { grep -qE -- "$1" <<<"$headers"; }
 resource() { grep -qF -- "$1" <<<"$resources"; }
